@@ -23,3 +23,4 @@ target_link_libraries(shellmenu_tests PRIVATE velmora_core gtest_main)
 velmora_test(ui_tests tests/main_window_tests.cpp tests/editor_window_tests.cpp tests/ui_fixture.cpp
   tests/menu_fixture.cpp tests/registry_fixture.cpp tests/test_folder.cpp assets/velmora.rc)
 target_link_libraries(ui_tests PRIVATE velmora_ui gtest_main)
+include(cmake/e2e.cmake OPTIONAL)
