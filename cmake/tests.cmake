@@ -20,7 +20,14 @@ velmora_test(shellmenu_tests tests/publish_tests.cpp tests/remove_tests.cpp
   tests/menu_fixture.cpp tests/registry_fixture.cpp tests/test_folder.cpp)
 target_link_libraries(shellmenu_tests PRIVATE velmora_core gtest_main)
 
-velmora_test(ui_tests tests/main_window_tests.cpp tests/editor_window_tests.cpp tests/ui_fixture.cpp
+velmora_test(ui_tests tests/main_window_tests.cpp tests/editor_window_tests.cpp tests/hostile_data_tests.cpp
+  tests/fault_tests.cpp tests/ui_fixture.cpp
   tests/menu_fixture.cpp tests/registry_fixture.cpp tests/test_folder.cpp assets/velmora.rc)
 target_link_libraries(ui_tests PRIVATE velmora_ui gtest_main)
 include(cmake/e2e.cmake OPTIONAL)
+
+# Measuring programs for scripts/bench (not tests).
+add_executable(bare_window WIN32 tests/bench/bare_window.cpp)
+add_executable(launch_bench tests/bench/launch_bench.cpp)
+add_executable(publish_bench tests/bench/publish_bench.cpp)
+target_link_libraries(publish_bench PRIVATE velmora_core)

@@ -127,3 +127,10 @@ Text ProgramTest::TreeText() {
 
 HWND ProgramTest::Main(const char* name) { return MainControl(name); }
 HWND ProgramTest::Editor(const char* name) { return EditorControl(name); }
+
+void ProgramTest::AddThroughEditor(const Text& caption, const Text& command) {
+  Click(Main("按钮_添加"));
+  Type(Editor("编辑框_添加项"), caption);
+  Type(Editor("编辑框_命令"), command);
+  Click(Editor("按钮_添加"));
+}

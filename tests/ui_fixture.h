@@ -55,7 +55,9 @@ class ProgramTest : public ::testing::Test {
   static void RightClickTree(POINT client);
   static void RightClickEntry(int item);
   void Popup(int item, int command);  // right-click `item` and choose `command`
-  static Text TreeText();  // "Velmora[a|b|c]" for a root with children a, b and c
+  static Text TreeText();
+  // The main window's "添加", then the editor's, with these texts.
+  void AddThroughEditor(const Text& caption, const Text& command = "");  // "Velmora[a|b|c]" for a root with children a, b and c
 
   static HWND Main(const char* name);
   static HWND Editor(const char* name);

@@ -18,7 +18,7 @@
 const char* const PublisherAddress = "https://velmora.example";  // placeholder, see README
 
 const char* const PublishFailedMessage =
-    "菜单未能全部写入注册表。请右键点击本程序，选择“以管理员身份运行”，然后再点“生成”。";
+    "菜单未能全部写入注册表和数据文件。请右键点击本程序，选择“以管理员身份运行”，然后再点“生成”。";
 const char* const RemoveFailedMessage =
     "菜单未能从注册表中全部删除。请右键点击本程序，选择“以管理员身份运行”，然后再点“删除菜单”。";
 
