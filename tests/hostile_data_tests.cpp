@@ -5,6 +5,7 @@
 #include "entries/program_paths.h"
 #include "tests/menu_fixture.h"
 #include "tests/ui_fixture.h"
+#include "ui/editor_window.h"
 #include "ui/entry_tree.h"
 #include "ui/main_window.h"
 
@@ -107,6 +108,11 @@ TEST_F(HostileData, ValuesOfOneMebibyte) {
   Start();
   ExpectTreeMatchesLists();
   ASSERT_EQ(Entries.Titles.size(), 1u);
+  EXPECT_TRUE(Entries.Titles[0] == title) << "title of " << Entries.Titles[0].size() << " bytes";
+  EXPECT_TRUE(Entries.Commands[0] == command) << "command of " << Entries.Commands[0].size() << " bytes";
+  // Editing the entry keeps its texts whole.
+  Popup(1, IdPopupEdit);
+  Click(Editor("按钮_添加"));
   EXPECT_TRUE(Entries.Titles[0] == title) << "title of " << Entries.Titles[0].size() << " bytes";
   EXPECT_TRUE(Entries.Commands[0] == command) << "command of " << Entries.Commands[0].size() << " bytes";
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "entries/entry_store.h"
@@ -108,8 +109,9 @@ void ProgramTest::RightClickTree(POINT client) {
 }
 
 void ProgramTest::RightClickEntry(int item) {
+  // Near the start of the item's text, which may reach far beyond the tree.
   RECT rect = TreeItemRect(MainTree(), item);
-  RightClickTree({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+  RightClickTree({std::min((rect.left + rect.right) / 2, rect.left + 8), (rect.top + rect.bottom) / 2});
 }
 
 void ProgramTest::Popup(int item, int command) {
