@@ -45,20 +45,7 @@ struct Fault {
   int removeAttempts;
 };
 
-class Faults : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    WipeMenuRegistry();
-    saved_ = System;
-  }
-  void TearDown() override {
-    System = saved_;
-    WipeMenuRegistry();
-    ProgramTest::TearDown();
-  }
-  SystemCalls saved_;
-};
+class Faults : public ProgramTest {};
 
 TEST_F(Faults, EveryStepIsAttemptedAndTheUserIsTold) {
   const Fault faults[] = {
@@ -88,7 +75,7 @@ TEST_F(Faults, EveryStepIsAttemptedAndTheUserIsTold) {
     g_attempts.clear();
     fault.install();
     Click(Main("按钮_生成"));
-    System = saved_;
+    System = savedSystem_;
     EXPECT_EQ(static_cast<int>(g_attempts.size()), kPublishSteps);
     ASSERT_EQ(User.messages.size(), 1u);
     EXPECT_EQ(User.messages[0].text, PublishFailedMessage);
@@ -105,7 +92,7 @@ TEST_F(Faults, EveryStepIsAttemptedAndTheUserIsTold) {
     g_attempts.clear();
     fault.install();
     Click(Main("按钮_删除"));
-    System = saved_;
+    System = savedSystem_;
     EXPECT_EQ(static_cast<int>(g_attempts.size()), fault.removeAttempts);
     ASSERT_EQ(User.messages.size(), 2u);
     EXPECT_EQ(User.messages[1].text, RemoveFailedMessage);

@@ -42,7 +42,6 @@ class HostileData : public ProgramTest {
  protected:
   void TearDown() override {
     SetFileAttributesA(folder.DataFile().c_str(), FILE_ATTRIBUTE_NORMAL);
-    WipeMenuRegistry();
     ProgramTest::TearDown();
   }
   // Whatever was loaded, the tree shows exactly the lists, entry for entry.

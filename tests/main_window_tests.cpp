@@ -131,20 +131,7 @@ TEST_F(MainWindow, RemoveMenuResetsTheTreeToTheBoldRoot) {
   EXPECT_EQ(Entries.Titles, TextList{"new"});
 }
 
-class MainWindowRegistry : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    WipeMenuRegistry();
-    saved_ = System;
-  }
-  void TearDown() override {
-    System = saved_;
-    WipeMenuRegistry();
-    ProgramTest::TearDown();
-  }
-  SystemCalls saved_;
-};
+class MainWindowRegistry : public ProgramTest {};
 
 TEST_F(MainWindowRegistry, PublishUsesTheCheckBoxesAndSucceedsSilently) {
   folder.WriteDataFile(kThreeEntries);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "entries/entry_store.h"
+#include "tests/menu_fixture.h"
 #include "ui/editor_window.h"
 #include "ui/entry_edits.h"
 #include "ui/entry_tree.h"
@@ -48,6 +49,8 @@ BOOL WINAPI ScriptedPopup(HMENU menu, UINT flags, int x, int y, int, HWND, const
 
 void ProgramTest::SetUp() {
   User = ScriptedUser();
+  WipeMenuRegistry();
+  savedSystem_ = System;
   savedSeam_ = Modal;
   Modal = {ScriptedMessageBox, ScriptedOpenFile, ScriptedPopup};
 }
@@ -58,6 +61,8 @@ void ProgramTest::TearDown() {
   EXPECT_EQ(EditorWindowHandle(), nullptr);
   EXPECT_EQ(OpenProgramWindows(), 0);
   Modal = savedSeam_;
+  System = savedSystem_;
+  WipeMenuRegistry();
   ClearEntries();
   EditMode.clear();
   EditedEntry = NoEditedEntry;

@@ -1,5 +1,6 @@
 // The real program windows, created in the test process on the test's X
 // display, driven with real messages; the modal seam answers like a user.
+// Each test starts and ends without any published menu in the registry.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include "entries/text.h"
 #include "tests/test_folder.h"
+#include "registry/system_calls.h"
 #include "ui/modal_seam.h"
 
 struct ShownMessage {
@@ -64,4 +66,5 @@ class ProgramTest : public ::testing::Test {
 
   TestFolder folder{"ui"};
   ModalSeam savedSeam_{};
+  SystemCalls savedSystem_{};  // tests may swap system functions; restored afterwards
 };

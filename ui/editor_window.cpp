@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "assets/resource_ids.h"
 #include "entries/entry_store.h"
 #include "ui/entry_edits.h"
 #include "ui/entry_tree.h"
@@ -157,15 +156,7 @@ void ShowEditor() {
 }  // namespace
 
 bool RegisterEditorWindowClass() {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = EditorWindowProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IDI_APP));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return RegisterProgramWindowClass(kClassName, EditorWindowProc);
 }
 
 void OpenEditorToAdd() {

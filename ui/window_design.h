@@ -25,6 +25,10 @@ constexpr std::size_t CountOf(const ControlDesign (&)[N]) {
 // minimize or maximize box.
 constexpr DWORD FixedWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
+// Registers a class for the program's top-level windows: its icon, the
+// dialog background colour. True also when it exists already.
+bool RegisterProgramWindowClass(const char* className, WNDPROC windowProc);
+
 // Creates a top-level window of `width` x `height` (outer size), centred on
 // the screen's work area, without owner.
 HWND CreateCentredWindow(const char* className, const char* caption, int width, int height);
