@@ -23,8 +23,8 @@ const char* const kKey = "data";
 Text ReadProfileValue(const char* section, const Text& file) {
   std::string buffer(16384, '\0');
   for (;;) {
-    DWORD got = GetPrivateProfileStringA(section, kKey, "", &buffer[0],
-                                         static_cast<DWORD>(buffer.size()), file.c_str());
+    DWORD got = GetPrivateProfileStringA(section, kKey, "", &buffer[0], static_cast<DWORD>(buffer.size()),
+                                         file.c_str());
     if (got + 1 < buffer.size()) {
       buffer.resize(got);
       return buffer;
@@ -45,9 +45,7 @@ bool InList(const TextList& list, int position) {
 
 bool IsEditing() { return EditMode == EditModeEditing; }
 
-int EntryCount() {
-  return static_cast<int>(std::min(Entries.Titles.size(), Entries.Commands.size()));
-}
+int EntryCount() { return static_cast<int>(std::min(Entries.Titles.size(), Entries.Commands.size())); }
 
 bool HasEntry(int position) { return position >= 1 && position <= EntryCount(); }
 
@@ -101,8 +99,7 @@ bool ReplaceEntry(int position, const Text& caption, const Text& command) {
 
 void RemoveEntry(int position) {
   if (InList(Entries.Titles, position)) Entries.Titles.erase(Entries.Titles.begin() + (position - 1));
-  if (InList(Entries.Commands, position))
-    Entries.Commands.erase(Entries.Commands.begin() + (position - 1));
+  if (InList(Entries.Commands, position)) Entries.Commands.erase(Entries.Commands.begin() + (position - 1));
 }
 
 void ClearEntries() {

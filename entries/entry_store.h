@@ -20,10 +20,10 @@ extern const char* const EditModeEditing;
 
 bool IsEditing();  // EditMode is "是", byte for byte
 
-int EntryCount();                // entries that have both a title and a command
-bool HasEntry(int position);     // 1 <= position <= EntryCount()
-Text EntryTitle(int position);   // empty outside the list
-Text EntryCommand(int position); // empty outside the list
+int EntryCount();                 // entries that have both a title and a command
+bool HasEntry(int position);      // 1 <= position <= EntryCount()
+Text EntryTitle(int position);    // empty outside the list
+Text EntryCommand(int position);  // empty outside the list
 
 // Replaces both lists from the data file and returns how many entries the
 // tree shows (the lists hold exactly that many afterwards).

@@ -23,8 +23,7 @@ void ScanItem(const Text& item, bool atValueStart, Keep keep, Escape escape) {
         continue;
       }
       escape(i);
-    } else if (byte < 0x20 || byte == 0x7F || byte == kSeparator ||
-               (byte == ' ' && atValueStart && i == 0)) {
+    } else if (byte < 0x20 || byte == 0x7F || byte == kSeparator || (byte == ' ' && atValueStart && i == 0)) {
       escape(i);
     } else {
       keep(i, 1);
@@ -36,8 +35,8 @@ void ScanItem(const Text& item, bool atValueStart, Keep keep, Escape escape) {
 bool NeedsEscapedForm(const TextList& items) {
   bool needed = false;
   for (std::size_t k = 0; k < items.size() && !needed; ++k)
-    ScanItem(items[k], k == 0, [](std::size_t, std::size_t) {},
-             [&needed](std::size_t) { needed = true; });
+    ScanItem(
+        items[k], k == 0, [](std::size_t, std::size_t) {}, [&needed](std::size_t) { needed = true; });
   return needed;
 }
 

@@ -58,8 +58,8 @@ DeleteOutcome OutcomeOf(LONG status) {
   return IsNotFound(status) ? DeleteOutcome::NotFound : DeleteOutcome::Failed;
 }
 
-bool StoreValue(HKEY root, REGSAM access, const Text& keyPath, const Text& valueName,
-                const Text& stored, DWORD valueType) {
+bool StoreValue(HKEY root, REGSAM access, const Text& keyPath, const Text& valueName, const Text& stored,
+                DWORD valueType) {
   ScopedKey rootKey;
   if (System.RegOpenKeyExA(root, "", 0, access, &rootKey.handle) != ERROR_SUCCESS) {
     rootKey.handle = nullptr;
@@ -67,8 +67,8 @@ bool StoreValue(HKEY root, REGSAM access, const Text& keyPath, const Text& value
   }
   ScopedKey key;
   DWORD disposition = 0;
-  if (System.RegCreateKeyExA(rootKey.handle, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                             access, nullptr, &key.handle, &disposition) != ERROR_SUCCESS) {
+  if (System.RegCreateKeyExA(rootKey.handle, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
+                             nullptr, &key.handle, &disposition) != ERROR_SUCCESS) {
     key.handle = nullptr;
     return false;
   }

@@ -35,8 +35,8 @@ LONG EnableKeyReflection(HKEY key);
 
 // Stores `data` plus a terminating zero as value `valueName` (empty: the
 // default value) of `keyPath`, creating missing keys. True when stored.
-bool WriteRegistryText(int rootCode, const Text& keyPath, const Text& valueName,
-                       const Text& data, DWORD valueType = REG_SZ);
+bool WriteRegistryText(int rootCode, const Text& keyPath, const Text& valueName, const Text& data,
+                       DWORD valueType = REG_SZ);
 
 enum class DeleteOutcome { Deleted, NotFound, Failed };
 

@@ -84,10 +84,8 @@ struct LimitCase {
 
 TEST_F(EditorWindow, LimitIsCheckedBeforeTheEmptyCaption) {
   const LimitCase cases[] = {
-      {16, "", "系统限制,不能大于16个"},
-      {16, "x", "系统限制,不能大于16个"},
-      {15, "", "添加标题不能为空"},
-      {15, "x", nullptr},
+      {16, "", "系统限制,不能大于16个"}, {16, "x", "系统限制,不能大于16个"},
+      {15, "", "添加标题不能为空"},      {15, "x", nullptr},
       {0, "", "添加标题不能为空"},
   };
   for (const LimitCase& c : cases) {

@@ -10,8 +10,7 @@ const std::string kAliasHeader = "[\xB9\xD8\xC1\xAA\xB1\xEA\xCC\xE2]\r\n";
 const std::string kTitleHeader = "[\xB1\xEA\xCC\xE2\xCA\xFD\xBE\xDD]\r\n";
 const std::string kCommandHeader = "[\xC3\xFC\xC1\xEE\xCA\xFD\xBE\xDD]\r\n";
 
-std::string DataFile(const std::string& aliases, const std::string& titles,
-                     const std::string& commands) {
+std::string DataFile(const std::string& aliases, const std::string& titles, const std::string& commands) {
   return kAliasHeader + "data=" + aliases + "\r\n" + kTitleHeader + "data=" + titles + "\r\n" +
          kCommandHeader + "data=" + commands + "\r\n";
 }
@@ -96,16 +95,21 @@ TEST_F(EntryStore, LoadsFilesAsTheyWereWritten) {
        3,
        {"dir\\", "\"q\"", "%1"},
        {"C:\\d\\", "\"C:\\a b.exe\" \"%1\"", ""}},
-      {"empty caption in the middle", DataFile("vlm1,vlm2,vlm3,", "a,,c,", "p,q,r,"), 3,
-       {"a", "", "c"}, {"p", "q", "r"}},
+      {"empty caption in the middle",
+       DataFile("vlm1,vlm2,vlm3,", "a,,c,", "p,q,r,"),
+       3,
+       {"a", "", "c"},
+       {"p", "q", "r"}},
       {"sections missing", kTitleHeader + "data=a,b,\r\n", 0, {}, {}},
-      {"fewer titles than recorded", DataFile("vlm1,vlm2,vlm3,", "a,b,", "p,q,r,"), 2, {"a", "b"},
+      {"fewer titles than recorded",
+       DataFile("vlm1,vlm2,vlm3,", "a,b,", "p,q,r,"),
+       2,
+       {"a", "b"},
        {"p", "q"}},
       {"fewer commands than titles", DataFile("vlm1,vlm2,", "a,b,", "p,"), 2, {"a", "b"}, {"p", ""}},
       // An older file whose caption held a comma: the pieces beyond the
       // recorded count are not entries and are not kept.
-      {"older file with a comma", DataFile("vlm1,vlm2,", "a,b,c,", "x,y,z,"), 2, {"a", "b"},
-       {"x", "y"}},
+      {"older file with a comma", DataFile("vlm1,vlm2,", "a,b,c,", "x,y,z,"), 2, {"a", "b"}, {"x", "y"}},
       {"not a profile file", std::string("\x89PNG\r\n\x1A\n\0\0garbage", 16), 0, {}, {}},
   };
   for (const LoadCase& c : cases) {
@@ -117,14 +121,19 @@ TEST_F(EntryStore, LoadsFilesAsTheyWereWritten) {
 }
 
 TEST_F(EntryStore, HostileItemsSurviveSaveAndLoad) {
-  const TextList titles = {"a,b",        "",        "\xB1\x5C",          "line\r\nbreak",
-                           " leading",   "\"q\"",   "\xCA\xC7,\xB7\xF1", "C:\\dir\\",
-                           "%1 %25",     "\x81",    ""};
-  const TextList commands = {"explorer.exe /select,\"%1\"", std::string(20000, 'c') + ",end",
-                             "\xB1\x5C\\",                  "",
-                             "\t",                          "'x'",
-                             ";not a comment",              "[not a section]",
-                             "=",                           "\x81,",
+  const TextList titles = {
+      "a,b",    "",     "\xB1\x5C", "line\r\nbreak", " leading", "\"q\"", "\xCA\xC7,\xB7\xF1", "C:\\dir\\",
+      "%1 %25", "\x81", ""};
+  const TextList commands = {"explorer.exe /select,\"%1\"",
+                             std::string(20000, 'c') + ",end",
+                             "\xB1\x5C\\",
+                             "",
+                             "\t",
+                             "'x'",
+                             ";not a comment",
+                             "[not a section]",
+                             "=",
+                             "\x81,",
                              ""};
   SetEntries(titles, commands);
   ASSERT_EQ(SaveAndReload(), static_cast<int>(titles.size()));

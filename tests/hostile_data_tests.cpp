@@ -60,19 +60,25 @@ class HostileData : public ProgramTest {
 struct HostileCase {
   const char* name;
   std::string file;
-  TextList titles;    // what must be shown
+  TextList titles;  // what must be shown
   TextList commands;
 };
 
 TEST_F(HostileData, BrokenFilesShowWhatWasReadable) {
   const HostileCase cases[] = {
-      {"lists of different lengths", File("vlm1,vlm2,vlm3,vlm4,", "a,b,c,", "p,q,"), {"a", "b", "c"}, {"p", "q", ""}},
+      {"lists of different lengths",
+       File("vlm1,vlm2,vlm3,vlm4,", "a,b,c,", "p,q,"),
+       {"a", "b", "c"},
+       {"p", "q", ""}},
       {"more titles than recorded", File("vlm1,", "a,b,c,", "p,q,r,"), {"a"}, {"p"}},
       {"forty entries", File(Value(Numbered("vlm", 40)), Value(Numbered("t", 40)), Value(Numbered("c", 40))),
        Numbered("t", 40), Numbered("c", 40)},
       {"sections missing", kCommands + "data=p,q,\r\n", {}, {}},
       {"only the count", kAliases + "data=vlm1,vlm2,\r\n", {}, {}},
-      {"not a profile file", std::string("MZ\x90\0\3\0\0\0\4\0\0\0\xFF\xFF\0\0", 16) + Repeat("\x01\x02\xFE", 500), {}, {}},
+      {"not a profile file",
+       std::string("MZ\x90\0\3\0\0\0\4\0\0\0\xFF\xFF\0\0", 16) + Repeat("\x01\x02\xFE", 500),
+       {},
+       {}},
       {"empty file", "", {}, {}},
   };
   for (const HostileCase& c : cases) {
@@ -89,8 +95,8 @@ TEST_F(HostileData, BrokenFilesShowWhatWasReadable) {
 
 TEST_F(HostileData, OddBytesInValues) {
   // A lone lead byte at the end of a value, NUL and CR bytes inside lines.
-  folder.WriteDataFile(File("vlm1,vlm2,", "a,b\xB1", "p,q,") + std::string("[x]\r\ny=\0z\r\n", 12) +
-                       kTitles + "data=ignored,\r\r\n");
+  folder.WriteDataFile(File("vlm1,vlm2,", "a,b\xB1", "p,q,") + std::string("[x]\r\ny=\0z\r\n", 12) + kTitles +
+                       "data=ignored,\r\r\n");
   Start();
   ExpectTreeMatchesLists();
   EXPECT_LE(Entries.Titles.size(), 2u);

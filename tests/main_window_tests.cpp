@@ -13,7 +13,8 @@
 namespace {
 
 const std::string kThreeEntries =
-    "[关联标题]\r\ndata=vlm1,vlm2,vlm3,\r\n[标题数据]\r\ndata=记事本,b,c,\r\n[命令数据]\r\ndata=notepad.exe,q,r,\r\n";
+    "[关联标题]\r\ndata=vlm1,vlm2,vlm3,\r\n[标题数据]\r\ndata=记事本,b,c,\r\n[命令数据]\r\ndata=notepad.exe,"
+    "q,r,\r\n";
 
 class MainWindow : public ProgramTest {};
 
@@ -29,7 +30,8 @@ TEST_F(MainWindow, FirstStartCreatesTheDataFolderAndShowsTheRootAlone) {
   EXPECT_TRUE(TreeItemIsBold(MainTree(), 0));
   EXPECT_TRUE(TreeItemIsExpanded(MainTree(), 0));
   EXPECT_EQ(TreeSelection(MainTree()), 0);
-  for (const char* box : {"选择框_桌面", "选择框_文件", "选择框_文件夹"}) EXPECT_TRUE(IsChecked(Main(box))) << box;
+  for (const char* box : {"选择框_桌面", "选择框_文件", "选择框_文件夹"})
+    EXPECT_TRUE(IsChecked(Main(box))) << box;
   EXPECT_EQ(TextOf(MainWindowHandle()), "Velmora   " + std::string(PublisherAddress));
 }
 
@@ -64,8 +66,9 @@ TEST_F(MainWindow, WindowAndControlsFollowTheDesign) {
     EXPECT_EQ(TextOf(control), c.text) << c.name;
   }
   const LONG_PTR treeStyle = GetWindowLongPtrA(MainTree(), GWL_STYLE);
-  EXPECT_EQ(treeStyle & (TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS | TVS_SHOWSELALWAYS),
-            TVS_HASLINES | TVS_HASBUTTONS);
+  EXPECT_EQ(
+      treeStyle & (TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS | TVS_SHOWSELALWAYS),
+      TVS_HASLINES | TVS_HASBUTTONS);
 }
 
 TEST_F(MainWindow, RightClickWithTheRootSelectedShowsNoMenu) {

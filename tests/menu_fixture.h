@@ -10,7 +10,7 @@
 #include "tests/registry_fixture.h"
 #include "tests/test_folder.h"
 
-extern const std::string kVerbRoot;  // the command store's shell key, no trailing backslash
+extern const std::string kVerbRoot;        // the command store's shell key, no trailing backslash
 extern const char* const kCascadeKeys[4];  // desktop, files, folders, library (HKLM)
 
 std::string VerbKey(int i);

@@ -18,8 +18,7 @@ TEST(ProgramPaths, FollowTheModulePath) {
       {"D:\\Tools\\menu.exe", "D:\\Tools", "menu.exe", "D:\\Tools\\data", "D:\\Tools/data/data.ini"},
       {"E:\\menu.exe", "E:", "menu.exe", "E:\\data", "E:/data/data.ini"},
       {"menu.exe", "", "menu.exe", "\\data", "/data/data.ini"},
-      {"C:\\\xB1\x5C\\v.exe", "C:\\\xB1\x5C", "v.exe", "C:\\\xB1\x5C\\data",
-       "C:\\\xB1\x5C/data/data.ini"},
+      {"C:\\\xB1\x5C\\v.exe", "C:\\\xB1\x5C", "v.exe", "C:\\\xB1\x5C\\data", "C:\\\xB1\x5C/data/data.ini"},
   };
   for (const PathCase& c : cases) {
     InitProgramPaths(c.modulePath);

@@ -85,7 +85,7 @@ LSTATUS WINAPI FakeClose(HKEY key) {
 void WINAPI FakeNativeInfo(LPSYSTEM_INFO info) { info->wProcessorArchitecture = g_architecture; }
 
 HMODULE WINAPI FakeModule(LPCSTR name) {
-  return std::string(name) == "kernel32.dll" ? kKernel32
+  return std::string(name) == "kernel32.dll"   ? kKernel32
          : std::string(name) == "advapi32.dll" ? kAdvapi32
                                                : nullptr;
 }
@@ -175,7 +175,7 @@ TEST_F(RegistryCalls, EachArchitectureTakesItsBranch) {
                          "close k2",
                          "close k1",
                          "redirection back"};
-  const Calls delete64 = {"redirection off",   "open HKLM \"A\\B\" 0x20106", "reflection off k1",
+  const Calls delete64 = {"redirection off",    "open HKLM \"A\\B\" 0x20106", "reflection off k1",
                           "deletekey k1 \"C\"", "reflection on k1",           "close k1",
                           "redirection back"};
   const ArchitectureCase cases[] = {

@@ -66,7 +66,7 @@ void DeleteRegistryTree(HKEY root, const std::string& keyPath) {
 
 void CreateRegistryKey(HKEY root, const std::string& keyPath) {
   HKEY key = nullptr;
-  if (RegCreateKeyExA(root, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | kView, nullptr, &key,
-                      nullptr) == ERROR_SUCCESS)
+  if (RegCreateKeyExA(root, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | kView, nullptr, &key, nullptr) ==
+      ERROR_SUCCESS)
     RegCloseKey(key);
 }

@@ -59,7 +59,8 @@ class ProgramTest : public ::testing::Test {
   void Popup(int item, int command);  // right-click `item` and choose `command`
   static Text TreeText();
   // The main window's "添加", then the editor's, with these texts.
-  void AddThroughEditor(const Text& caption, const Text& command = "");  // "Velmora[a|b|c]" for a root with children a, b and c
+  void AddThroughEditor(const Text& caption,
+                        const Text& command = "");  // "Velmora[a|b|c]" for a root with children a, b and c
 
   static HWND Main(const char* name);
   static HWND Editor(const char* name);

@@ -18,7 +18,8 @@ const char* const EditedEntryGoneMessage =
 
 const ControlDesign EditorWindowDesign[7] = {
     {"透明标签1", "STATIC", 32, 20, 56, 24, "添加标题", SS_LEFT, 0, IdCaptionLabel},
-    {"编辑框_添加项", "EDIT", 97, 20, 184, 24, "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, IdCaptionBox},
+    {"编辑框_添加项", "EDIT", 97, 20, 184, 24, "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+     IdCaptionBox},
     {"透明标签2", "STATIC", 32, 52, 56, 24, "执行命令", SS_LEFT, 0, IdCommandLabel},
     {"编辑框_命令", "EDIT", 97, 52, 184, 24, "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, IdCommandBox},
     {"按钮_命令浏览", "BUTTON", 288, 52, 64, 24, "浏览", WS_TABSTOP | BS_PUSHBUTTON, 0, IdBrowseButton},
@@ -127,10 +128,8 @@ LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
       return 0;
-    case WM_CTLCOLORSTATIC:
-      return ColorStaticTransparent(reinterpret_cast<HDC>(wParam));
-    case DM_GETDEFID:
-      return FocusedButtonAsDefault(window, IdCommitButton);
+    case WM_CTLCOLORSTATIC: return ColorStaticTransparent(reinterpret_cast<HDC>(wParam));
+    case DM_GETDEFID: return FocusedButtonAsDefault(window, IdCommitButton);
     case WM_NCDESTROY:
       // Closing without "添加" abandons the edit.
       StopEditing();
@@ -155,9 +154,7 @@ void ShowEditor() {
 
 }  // namespace
 
-bool RegisterEditorWindowClass() {
-  return RegisterProgramWindowClass(kClassName, EditorWindowProc);
-}
+bool RegisterEditorWindowClass() { return RegisterProgramWindowClass(kClassName, EditorWindowProc); }
 
 void OpenEditorToAdd() {
   StopEditing();

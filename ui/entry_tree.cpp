@@ -79,9 +79,7 @@ void TreeDeleteItem(HWND tree, int number) {
     SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
 }
 
-void TreeRemoveAll(HWND tree) {
-  SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-}
+void TreeRemoveAll(HWND tree) { SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)); }
 
 void TreeSelectItem(HWND tree, int number) {
   SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(ItemByNumber(tree, number)));
@@ -109,7 +107,8 @@ bool TreeItemIsExpanded(HWND tree, int number) {
 int TreeChildCount(HWND tree, int number) {
   HTREEITEM item = ItemByNumber(tree, number);
   int count = 0;
-  for (HTREEITEM child = item ? Next(tree, item, TVGN_CHILD) : nullptr; child; child = Next(tree, child, TVGN_NEXT))
+  for (HTREEITEM child = item ? Next(tree, item, TVGN_CHILD) : nullptr; child;
+       child = Next(tree, child, TVGN_NEXT))
     ++count;
   return count;
 }

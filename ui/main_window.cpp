@@ -23,16 +23,18 @@ const char* const RemoveFailedMessage =
     "菜单未能从注册表中全部删除。请右键点击本程序，选择“以管理员身份运行”，然后再点“删除菜单”。";
 
 const ControlDesign MainWindowDesign[11] = {
-    {"树型框1", WC_TREEVIEWA, 16, 4, 216, 368, "", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS, WS_EX_CLIENTEDGE,
-     IdEntryTree},
-    {"透明标签3", "STATIC", 240, 4, 16, 296, "←这里图标使用默认图标　最终效果会选取程序的图标", SS_LEFT | SS_EDITCONTROL, 0,
-     IdArrowLabel},
+    {"树型框1", WC_TREEVIEWA, 16, 4, 216, 368, "", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS,
+     WS_EX_CLIENTEDGE, IdEntryTree},
+    {"透明标签3", "STATIC", 240, 4, 16, 296, "←这里图标使用默认图标　最终效果会选取程序的图标",
+     SS_LEFT | SS_EDITCONTROL, 0, IdArrowLabel},
     {"图片框1", "STATIC", 312, 4, 200, 184, "", SS_OWNERDRAW, 0, IdPreview},
     {"透明标签1", "STATIC", 362, 196, 100, 24, "最终效果就这样", SS_LEFT, 0, IdEffectLabel},
     {"透明标签2", "STATIC", 296, 220, 232, 32, "右键分为桌面、文件、文件夹，按需选择吧\r\n", SS_LEFT, 0,
      IdTargetsLabel},
-    {"选择框_桌面", "BUTTON", 241, 298, 96, 24, "桌面右键菜单", WS_TABSTOP | BS_AUTOCHECKBOX, 0, IdDesktopCheck},
-    {"选择框_文件", "BUTTON", 343, 298, 96, 24, "文件右键菜单", WS_TABSTOP | BS_AUTOCHECKBOX, 0, IdFilesCheck},
+    {"选择框_桌面", "BUTTON", 241, 298, 96, 24, "桌面右键菜单", WS_TABSTOP | BS_AUTOCHECKBOX, 0,
+     IdDesktopCheck},
+    {"选择框_文件", "BUTTON", 343, 298, 96, 24, "文件右键菜单", WS_TABSTOP | BS_AUTOCHECKBOX, 0,
+     IdFilesCheck},
     {"选择框_文件夹", "BUTTON", 446, 298, 104, 24, "文件夹右键菜单", WS_TABSTOP | BS_AUTOCHECKBOX, 0,
      IdFoldersCheck},
     {"按钮_添加", "BUTTON", 241, 338, 64, 32, "添加", WS_TABSTOP | BS_PUSHBUTTON, 0, IdAddButton},
@@ -77,7 +79,8 @@ void SetUpTree() {
     ImageList_AddMasked(g_main.treePictures.get(), strip, RGB(255, 0, 255));
     DeleteObject(strip);
   }
-  SendMessageA(g_main.tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(g_main.treePictures.get()));
+  SendMessageA(g_main.tree, TVM_SETIMAGELIST, TVSIL_NORMAL,
+               reinterpret_cast<LPARAM>(g_main.treePictures.get()));
   // The design's root: "Velmora", bold, expanded and selected.
   TVINSERTSTRUCTA root{};
   root.hParent = TVI_ROOT;
@@ -156,15 +159,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       }
       break;
     }
-    case WM_CTLCOLORSTATIC:
-      return ColorStaticTransparent(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC: return ColorStaticTransparent(reinterpret_cast<HDC>(wParam));
     case WM_DRAWITEM: {
       const DRAWITEMSTRUCT* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (draw->CtlID == IdPreview) DrawStretched(draw->hDC, draw->rcItem, g_main.preview.get());
       return TRUE;
     }
-    case DM_GETDEFID:
-      return FocusedButtonAsDefault(window, 0);
+    case DM_GETDEFID: return FocusedButtonAsDefault(window, 0);
     case WM_DESTROY:
       CloseEditorWindow();  // it works on this window's tree
       return 0;
@@ -178,9 +179,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-bool RegisterMainWindowClass() {
-  return RegisterProgramWindowClass(kClassName, MainWindowProc);
-}
+bool RegisterMainWindowClass() { return RegisterProgramWindowClass(kClassName, MainWindowProc); }
 
 HWND CreateMainWindow() {
   const Text caption = Text("Velmora   ") + PublisherAddress;

@@ -54,7 +54,8 @@ OwnedBitmap LoadPngResource(int id, COLORREF background) {
   GdiplusSession gdiplus;
   if (!gdiplus.started) return OwnedBitmap();
   Gdiplus::GpBitmap* image = nullptr;
-  if (Gdiplus::DllExports::GdipCreateBitmapFromStream(source.stream, &image) != Gdiplus::Ok) return OwnedBitmap();
+  if (Gdiplus::DllExports::GdipCreateBitmapFromStream(source.stream, &image) != Gdiplus::Ok)
+    return OwnedBitmap();
   const Gdiplus::ARGB argb =
       0xFF000000u | (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
   HBITMAP bitmap = nullptr;
@@ -71,7 +72,7 @@ void DrawStretched(HDC dc, const RECT& target, HBITMAP bitmap) {
   HGDIOBJ previous = SelectObject(memory.get(), bitmap);
   SetStretchBltMode(dc, HALFTONE);
   SetBrushOrgEx(dc, 0, 0, nullptr);
-  StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory.get(),
-             0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+  StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top,
+             memory.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
   SelectObject(memory.get(), previous);
 }

@@ -30,10 +30,9 @@ HWND CreateCentredWindow(const char* className, const char* caption, int width, 
 void CreateControls(HWND parent, const ControlDesign* table, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) {
     const ControlDesign& c = table[i];
-    HWND control = CreateWindowExA(c.exStyle, c.className, c.text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y,
-                                   c.width, c.height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                                   GetModuleHandleA(nullptr), nullptr);
+    HWND control = CreateWindowExA(
+        c.exStyle, c.className, c.text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y, c.width, c.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
   }
 }

@@ -11,7 +11,7 @@ struct ControlDesign {
   const char* className;  // window class: "BUTTON", "STATIC", "EDIT", WC_TREEVIEWA
   int x, y, width, height;
   const char* text;
-  DWORD style;    // added to WS_CHILD | WS_VISIBLE
+  DWORD style;  // added to WS_CHILD | WS_VISIBLE
   DWORD exStyle;
   int id;
 };

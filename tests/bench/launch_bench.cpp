@@ -24,8 +24,8 @@ bool StartOnce(const std::string& program, double& milliseconds) {
   std::string commandLine = "\"" + program + "\"";
   LARGE_INTEGER start, ready;
   QueryPerformanceCounter(&start);
-  if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process))
+  if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process))
     return false;
   const DWORD idle = WaitForInputIdle(process.hProcess, 30000);
   QueryPerformanceCounter(&ready);

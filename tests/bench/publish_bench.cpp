@@ -43,8 +43,8 @@ void BarePublish() {
     Set(kStore + verb + "\\command", "", EntryCommand(i));
     verbs += verb + ";";
   }
-  const char* cascades[] = {"SOFTWARE\\Classes\\Directory\\Background\\shell\\vlm", "SOFTWARE\\Classes\\*\\shell\\vlm",
-                            "SOFTWARE\\Classes\\Directory\\shell\\vlm"};
+  const char* cascades[] = {"SOFTWARE\\Classes\\Directory\\Background\\shell\\vlm",
+                            "SOFTWARE\\Classes\\*\\shell\\vlm", "SOFTWARE\\Classes\\Directory\\shell\\vlm"};
   for (const char* key : cascades) {
     Set(key, "SubCommands", verbs);
     Set(key, "MUIVerb", "Velmora");
