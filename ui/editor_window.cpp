@@ -121,7 +121,7 @@ LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_CREATE:
       g_editor.window = window;
-      CreateControls(window, EditorWindowDesign, CountOf(EditorWindowDesign));
+      CreateControls(window, EditorWindowDesign, std::size(EditorWindowDesign));
       ProgramWindowOpened();
       FillFromEditedEntry();
       return 0;
@@ -176,5 +176,5 @@ void CloseEditorWindow() {
 HWND EditorWindowHandle() { return g_editor.window; }
 
 HWND EditorControl(const char* name) {
-  return ControlByName(g_editor.window, EditorWindowDesign, CountOf(EditorWindowDesign), name);
+  return ControlByName(g_editor.window, EditorWindowDesign, std::size(EditorWindowDesign), name);
 }

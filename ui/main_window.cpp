@@ -140,7 +140,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_CREATE:
       g_main.window = window;
-      CreateControls(window, MainWindowDesign, CountOf(MainWindowDesign));
+      CreateControls(window, MainWindowDesign, std::size(MainWindowDesign));
       g_main.tree = GetDlgItem(window, IdEntryTree);
       g_main.menu = CreateEntryMenu();
       g_main.preview = LoadPngResource(IDR_PREVIEW_PNG, GetSysColor(COLOR_BTNFACE));
@@ -192,5 +192,5 @@ HWND MainWindowHandle() { return g_main.window; }
 HWND MainTree() { return g_main.tree; }
 
 HWND MainControl(const char* name) {
-  return ControlByName(g_main.window, MainWindowDesign, CountOf(MainWindowDesign), name);
+  return ControlByName(g_main.window, MainWindowDesign, std::size(MainWindowDesign), name);
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <iterator>
 
 struct ControlDesign {
   const char* name;       // the design's name of the control
@@ -15,11 +16,6 @@ struct ControlDesign {
   DWORD exStyle;
   int id;
 };
-
-template <std::size_t N>
-constexpr std::size_t CountOf(const ControlDesign (&)[N]) {
-  return N;
-}
 
 // Styles of a fixed-size top-level window with a close box but no
 // minimize or maximize box.
