@@ -26,7 +26,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
   return TRUE;
 }
 
-// Device contexts and the bitmap of a screenshot, released when they go out of scope.
+// The device contexts of a screenshot, released when they go out of scope.
 struct ScreenContext {
   HDC dc = GetDC(nullptr);
   ~ScreenContext() {
@@ -41,13 +41,6 @@ struct MemoryContext {
   ~MemoryContext() {
     if (saved) SelectObject(dc, saved);
     if (dc) DeleteDC(dc);
-  }
-};
-
-struct OwnedBitmap {
-  HBITMAP bitmap = nullptr;
-  ~OwnedBitmap() {
-    if (bitmap) DeleteObject(bitmap);
   }
 };
 
@@ -272,7 +265,6 @@ bool SaveWindowScreenshot(HWND window, const std::string& bmpPath) {
   if (width <= 0 || height <= 0) return false;
 
   ScreenContext screen;
-  MemoryContext memory(screen.dc);
   BITMAPINFOHEADER header{};
   header.biSize = sizeof header;
   header.biWidth = width;
@@ -281,11 +273,11 @@ bool SaveWindowScreenshot(HWND window, const std::string& bmpPath) {
   header.biBitCount = 24;  // no alpha byte that a viewer could take for transparency
   header.biCompression = BI_RGB;
   void* bits = nullptr;
-  OwnedBitmap picture;
-  picture.bitmap =
-      CreateDIBSection(screen.dc, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!screen.dc || !memory.dc || !picture.bitmap || !bits) return false;
-  memory.saved = SelectObject(memory.dc, picture.bitmap);
+  OwnedBitmap picture(
+      CreateDIBSection(screen.dc, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
+  MemoryContext memory(screen.dc);  // after the bitmap: it must let go of it before it is deleted
+  if (!screen.dc || !memory.dc || !picture || !bits) return false;
+  memory.saved = SelectObject(memory.dc, picture.get());
   if (!BitBlt(memory.dc, 0, 0, width, height, screen.dc, rect.left, rect.top, SRCCOPY | CAPTUREBLT))
     return false;
   GdiFlush();

@@ -12,31 +12,10 @@
 #include <utility>
 #include <vector>
 
-// A kernel handle (process, thread) closed when it goes out of scope.
-class OwnedHandle {
- public:
-  OwnedHandle() = default;
-  explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-  ~OwnedHandle() { Reset(); }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  OwnedHandle& operator=(OwnedHandle&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-  }
-  HANDLE get() const { return handle_; }
-  void Reset(HANDLE handle = nullptr) {
-    if (handle_) CloseHandle(handle_);
-    handle_ = handle;
-  }
+#include "ui/gdi_handles.h"
 
- private:
-  HANDLE handle_ = nullptr;
-};
+// A kernel handle (process, thread) closed when it goes out of scope.
+using OwnedHandle = Owned<HANDLE, CloseHandle>;
 
 // Memory in another process, for the control messages that carry pointers
 // (the system marshals only its own messages). Freed when it goes out of scope.
