@@ -49,6 +49,10 @@ TEST_F(MainWindow, WindowAndControlsFollowTheDesign) {
   GetWindowRect(MainWindowHandle(), &outer);
   EXPECT_EQ(outer.right - outer.left, 570);
   EXPECT_EQ(outer.bottom - outer.top, 402);
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_NEAR(outer.left + outer.right, work.left + work.right, 1);  // centred
+  EXPECT_NEAR(outer.top + outer.bottom, work.top + work.bottom, 1);
   const LONG_PTR style = GetWindowLongPtrA(MainWindowHandle(), GWL_STYLE);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
   EXPECT_TRUE(style & WS_SYSMENU);
