@@ -16,6 +16,7 @@
 
 #include "tests/e2e/machine_state.h"
 #include "tests/e2e/remote_ui.h"
+#include "tests/folder_tree.h"
 
 namespace {
 

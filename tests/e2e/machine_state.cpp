@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "tests/folder_tree.h"
+
 namespace {
 
 const REGSAM kView = KEY_WOW64_64KEY;
@@ -109,26 +111,6 @@ bool CreateFolders(const std::string& path) {
   const std::size_t slash = path.find_last_of("\\/");
   if (slash != std::string::npos && slash > 2) CreateFolders(path.substr(0, slash));
   return CreateDirectoryA(path.c_str(), nullptr) || FolderExists(path);
-}
-
-void RemoveFolderTree(const std::string& path) {
-  if (path.size() <= 3) return;  // empty, a drive or a drive's root
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string child = path + "\\" + name;
-      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveFolderTree(child);
-      else
-        DeleteFileA(child.c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(path.c_str());
 }
 
 void DeleteFiles(const std::string& folder, const char* pattern) {

@@ -22,8 +22,6 @@ bool FolderExists(const std::string& path);
 // The whole file, or `missing` when it cannot be opened.
 std::string ReadWholeFile(const std::string& path, const std::string& missing = "<no file>");
 bool CreateFolders(const std::string& path);  // with every missing parent
-// The folder and everything in it; never a drive's root.
-void RemoveFolderTree(const std::string& path);
 // The files, or the folders with all they hold, in `folder` whose names
 // match `pattern` ("*.bmp").
 void DeleteFiles(const std::string& folder, const char* pattern);
